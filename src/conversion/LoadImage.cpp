@@ -1,0 +1,108 @@
+#include "conversion/LoadImage.h"
+
+#include "platform/UserInterface.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+
+bool TImageLoad::LoadBitmap(const QString& fileName) {
+  // A refused or unreadable file never leaves the previous file's bytes behind.
+  FBitmapData.clear();
+  FHeaderSize = 0;
+
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(18);
+  if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') {
+    UI().ShowMessage(QStringLiteral("Bad file or not a bitmap file"));
+    return false;
+  }
+  const qint64 realSize = file.size();
+  if (head.size() < 6 || qint64(qFromLittleEndian<quint32>(head.constData() + 2)) != realSize) {
+    UI().ShowMessage(QStringLiteral("Currupted file structor"));
+    return false;
+  }
+  const std::uint32_t headerSize =
+      head.size() >= 18 ? qFromLittleEndian<quint32>(head.constData() + 14) : 0;
+
+  // The stored size equals the real one, so the copy is exactly what the file holds.
+  if (!file.seek(0)) return false;
+  QByteArray data = file.readAll();
+  if (file.error() != QFileDevice::NoError || data.size() != realSize) return false;
+  FBitmapData = std::move(data);
+  FHeaderSize = headerSize;
+  return true;
+}
+
+QString UndecodableText() {
+  return QStringLiteral("The picture could not be decoded.");
+}
+
+QString TooLargeText(int width, int height, qint64 cap) {
+  return QStringLiteral("The picture is too large to convert: %1 by %2 pixels, more than %3 MiB "
+                        "of pixels or %4 pixels a side.")
+      .arg(width)
+      .arg(height)
+      .arg(cap >> 20)
+      .arg(MaxPictureSide);
+}
+
+bool DecodePicture(const QByteArray& data, TPicture& source, TPicture& work, qint64 cap) {
+  source.SetSize(0, 0);
+  work.SetSize(0, 0);
+
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "bmp");
+  reader.setAutoTransform(false);
+
+  // Ask for the size first so a header that claims a huge picture is refused
+  // before anything is allocated for it.
+  const QSize size = reader.size();
+  if (size.isValid()) {
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide || bytes > cap) {
+      UI().ShowMessage(TooLargeText(size.width(), size.height(), cap));
+      return false;
+    }
+  }
+
+  // Qt's own allocation limit (in MiB, process-wide) would refuse large photographs
+  // long before the cap; lift it to the cap for this read only.
+  const int previousLimit = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(int(std::max<qint64>(cap >> 20, 1)));
+  QImage image;
+  const bool read = reader.read(&image);
+  QImageReader::setAllocationLimit(previousLimit);
+
+  if (!read || image.isNull()) {
+    UI().ShowMessage(UndecodableText());
+    return false;
+  }
+  if (image.width() > MaxPictureSide || image.height() > MaxPictureSide ||
+      qint64(image.width()) * image.height() * 4 > cap) {
+    UI().ShowMessage(TooLargeText(image.width(), image.height(), cap));
+    return false;
+  }
+  source.Assign(image);
+  if (source.IsEmpty()) {
+    UI().ShowMessage(TooLargeText(image.width(), image.height(), cap));
+    return false;
+  }
+  // The work picture shares the pixels until the walk first draws on it.
+  work.Assign(source.Image());
+  return true;
+}
+
+bool LoadPicture(TImageLoad& reader, const QString& fileName, TPicture& source, TPicture& work,
+                 qint64 cap) {
+  if (!reader.LoadBitmap(fileName)) {
+    source.SetSize(0, 0);
+    work.SetSize(0, 0);
+    return false;
+  }
+  return DecodePicture(reader.BitmapData(), source, work, cap);
+}
