@@ -7,6 +7,9 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
+#include <climits>
+
 bool TImageLoad::LoadBitmap(const QString& fileName) {
   // A refused or unreadable file never leaves the previous file's bytes behind.
   FBitmapData.clear();
@@ -20,7 +23,8 @@ bool TImageLoad::LoadBitmap(const QString& fileName) {
     return false;
   }
   const qint64 realSize = file.size();
-  if (head.size() < 6 || qint64(qFromLittleEndian<quint32>(head.constData() + 2)) != realSize) {
+  // A file shorter than its own file header is cut short, whatever its size field says.
+  if (head.size() < 14 || qint64(qFromLittleEndian<quint32>(head.constData() + 2)) != realSize) {
     UI().ShowMessage(QStringLiteral("Currupted file structor"));
     return false;
   }
@@ -35,6 +39,28 @@ bool TImageLoad::LoadBitmap(const QString& fileName) {
   FHeaderSize = headerSize;
   return true;
 }
+
+namespace {
+
+// The picture size the header claims, read before any decoder sees the file,
+// so that a claim of a huge picture is answered as such.
+QSize ClaimedSize(const QByteArray& data) {
+  if (data.size() < 26) return {};
+  const char* p = data.constData();
+  const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
+  if (headerSize == 12)
+    return QSize(qFromLittleEndian<quint16>(p + 18), qFromLittleEndian<quint16>(p + 20));
+  const qint64 w = qFromLittleEndian<qint32>(p + 18);
+  const qint64 h = qFromLittleEndian<qint32>(p + 22);
+  const qint64 aw = w < 0 ? -w : w, ah = h < 0 ? -h : h;
+  return QSize(int(std::min<qint64>(aw, INT_MAX)), int(std::min<qint64>(ah, INT_MAX)));
+}
+
+bool TooLarge(qint64 width, qint64 height, qint64 cap) {
+  return width > MaxPictureSide || height > MaxPictureSide || width * height * 4 > cap;
+}
+
+}  // namespace
 
 QString UndecodableText() {
   return QStringLiteral("The picture could not be decoded.");
@@ -59,15 +85,16 @@ bool DecodePicture(const QByteArray& data, TPicture& source, TPicture& work, qin
   QImageReader reader(&buffer, "bmp");
   reader.setAutoTransform(false);
 
-  // Ask for the size first so a header that claims a huge picture is refused
-  // before anything is allocated for it.
+  // Sizes are checked before anything is allocated for the pixels.
+  const QSize claimed = ClaimedSize(data);
+  if (claimed.isValid() && TooLarge(claimed.width(), claimed.height(), cap)) {
+    UI().ShowMessage(TooLargeText(claimed.width(), claimed.height(), cap));
+    return false;
+  }
   const QSize size = reader.size();
-  if (size.isValid()) {
-    const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide || bytes > cap) {
-      UI().ShowMessage(TooLargeText(size.width(), size.height(), cap));
-      return false;
-    }
+  if (size.isValid() && TooLarge(size.width(), size.height(), cap)) {
+    UI().ShowMessage(TooLargeText(size.width(), size.height(), cap));
+    return false;
   }
 
   // Qt's own allocation limit (in MiB, process-wide) would refuse large photographs
@@ -82,8 +109,7 @@ bool DecodePicture(const QByteArray& data, TPicture& source, TPicture& work, qin
     UI().ShowMessage(UndecodableText());
     return false;
   }
-  if (image.width() > MaxPictureSide || image.height() > MaxPictureSide ||
-      qint64(image.width()) * image.height() * 4 > cap) {
+  if (TooLarge(image.width(), image.height(), cap)) {
     UI().ShowMessage(TooLargeText(image.width(), image.height(), cap));
     return false;
   }
