@@ -83,6 +83,9 @@ int RunConvert(const QStringList& args) {
     return CliRefused;
   }
   if (!DecodePicture(reader.BitmapData(), source, work)) return CliRefused;
+  // Nothing here restores the picture, so the walk may draw on the decoded
+  // pixels themselves instead of a copy of them.
+  source.SetSize(0, 0);
 
   const bool terminal = isatty(fileno(stderr));
   TWalkSettings settings;
