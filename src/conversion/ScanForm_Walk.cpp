@@ -90,7 +90,7 @@ TWalkResult WalkCells(TPicture& work, const TWalkSettings& settings, ConvertedBe
     if (work.Image().format() != QImage::Format_RGB32) work.Assign(work.Image());
     // Takes the picture's own copy of pixels it may share with another picture,
     // before pointers into them are kept.
-    work.SetPixel(0, 0, work.Pixel(0, 0));
+    (void)work.Pixels();
   }
 
   // Expected cell count for the bar, in single precision as the bar always had.
