@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const QString BadFileText = QStringLiteral("Bad file or not a bitmap file");
@@ -165,6 +167,32 @@ TEST_F(LoadImageTest, CapIsFarAboveQtsDefaultAndQtsLimitIsRestored) {
   TPicture source, work;
   ASSERT_TRUE(DecodePicture(BmpBytes(UniformImage(4, 4, 0)), source, work));
   EXPECT_EQ(QImageReader::allocationLimit(), before);
+}
+
+TEST_F(LoadImageTest, PictureBeyondQtsDefaultLimitDecodes) {
+  // 8200 by 8200 at 16 bits: about 269 MB once decoded to 32 bits, more than Qt
+  // lets a reader allocate by default, far less than the cap.
+  const int side = 8200;
+  ASSERT_GT(qint64(side) * side * 4, qint64(QImageReader::allocationLimit()) << 20);
+  QByteArray file = HeaderOnlyBmp(side, side);
+  qToLittleEndian<quint16>(16, file.data() + 28);  // 5 bits each of red, green, blue
+  const qsizetype rowBytes = qsizetype(side) * 2;
+  file.append(rowBytes, '\0');  // the bottom row: black
+  QByteArray red(rowBytes, '\0');
+  for (qsizetype i = 0; i < rowBytes; i += 2) qToLittleEndian<quint16>(0x7C00, red.data() + i);
+  file.reserve(file.size() + rowBytes * side);
+  for (int k = 1; k < side; ++k) file.append(red);
+  qToLittleEndian<quint32>(quint32(file.size()), file.data() + 2);
+
+  TPicture source, work;
+  ASSERT_TRUE(LoadPicture(Reader, Write("large.bmp", file), source, work))
+      << (Ui.Messages.empty() ? std::string() : Ui.Messages[0].Text.toStdString());
+  file.clear();
+  EXPECT_EQ(source.Width(), side);
+  EXPECT_EQ(source.Height(), side);
+  EXPECT_EQ(source.Pixel(side - 1, side - 1), 0x000000u);
+  EXPECT_EQ(source.Pixel(0, 0), 0x0000F8u);  // 31 of 31 reds, widened by a shift
+  EXPECT_EQ(source.Pixel(4000, side - 2), 0x0000F8u);
 }
 
 // Every good picture of the suite loads and converts.
