@@ -4,6 +4,7 @@
 #include "platform/UserInterface.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -133,7 +134,7 @@ void BM_PatternFile(benchmark::State& state) {
   QTemporaryDir dir;
   const QString chart = dir.filePath("chart.bfp"), plain = dir.filePath("plain.bin");
   const QByteArray bytes(qsizetype(32 + 10 * p->Beads().size()), 'x');
-  double write = 0, read = 0, plainWrite = 0, plainRead = 0;
+  double write = 0, read = 0, plainWrite = 0, plainRead = 0, safeWrite = 0;
   for (auto _ : state) {
     auto t0 = Clock::now();
     p->WritePatternFile(chart);
@@ -153,6 +154,15 @@ void BM_PatternFile(benchmark::State& state) {
       benchmark::DoNotOptimize(f.readAll().size());
     }
     auto t4 = Clock::now();
+    {
+      // The same bytes written as safely as a chart is: to a temporary, synced, renamed.
+      QSaveFile f(plain);
+      f.open(QIODevice::WriteOnly);
+      f.write(bytes);
+      f.commit();
+    }
+    auto t5 = Clock::now();
+    safeWrite += Seconds(t4, t5);
     write += Seconds(t0, t1);
     read += Seconds(t1, t2);
     plainWrite += Seconds(t2, t3);
@@ -161,6 +171,7 @@ void BM_PatternFile(benchmark::State& state) {
   }
   state.counters["write_x_plain"] = write / plainWrite;
   state.counters["read_x_plain"] = read / plainRead;
+  state.counters["write_x_safe_plain"] = write / safeWrite;
   state.counters["MB"] = double(bytes.size()) / 1e6;
 }
 BENCHMARK(BM_PatternFile)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -71,21 +71,24 @@ bool TBeadPattern::ReadPatternFile(const QString& fileName) {
     ShowFileReadFailure();
     return false;
   }
-  std::vector<StoredBead> beads(static_cast<std::size_t>(count));
+  std::vector<StoredBead> beads;
+  beads.reserve(static_cast<std::size_t>(count));
   const uchar* p = h + HeaderSize;
   int expectedRow = 0, expectedColumn = 0;
-  for (StoredBead& b : beads) {
+  for (quint64 i = 0; i < count; ++i) {
     const int state = p[4];
     if ((p[1] != RecordMark && p[1] != LastRecordMark) || !IsValidState(state) ||
         Word(p + 6) != expectedRow || Word(p + 8) != expectedColumn) {
       ShowFileReadFailure();
       return false;
     }
+    StoredBead b;
     b.Color = TColor(p[0]) | (TColor(Word(p + 2)) << 8);
     b.State = BeadState(state);
     b.Row = std::uint16_t(expectedRow);
     b.Column = std::uint16_t(expectedColumn);
     b.Style = EPattern(style);
+    beads.push_back(b);
     if (++expectedColumn == width) {
       expectedColumn = 0;
       ++expectedRow;

@@ -129,7 +129,7 @@ void TBeadPattern::DrawFromStruct(TCanvas* canvas) {
 // template with the corners of the beads whose top or bottom line it is.
 void TBeadPattern::RedrawAll(TPicture& picture) {
   const TLayout& L = FLayout;
-  const bool direct = !FProgressHandle && L.Valid && !picture.IsEmpty() &&
+  const bool direct = L.Valid && !picture.IsEmpty() &&
                       std::size_t(L.Width) * std::size_t(L.Height) == FBeads.size() &&
                       L.BeadWidth > 0 && L.BeadHeight > 0 && L.RowPitch > 0;
   if (!direct) {
@@ -150,6 +150,16 @@ void TBeadPattern::RedrawAll(TPicture& picture) {
     std::vector<std::uint8_t> classOf(std::size_t(L.Width), 0);
     if (staggered)
       for (int c = 0; c < L.Width; ++c) classOf[std::size_t(c)] = L.Style == BPpeyote ? c % 2 == 0 : c % 4 < 2;
+
+    // Progress goes out as a bead-by-bead redraw sends it, once each bead row is done.
+    const std::size_t count = FBeads.size();
+    std::size_t reported = 0;
+    auto reportUpTo = [&](std::size_t beadsDone) {
+      if (!FProgressHandle) return;
+      for (; reported < beadsDone; reported += 4)
+        FProgressHandle->Progress(int(std::int64_t(reported) * 100 / std::int64_t(count)));
+    };
+    const int rowEnd = L.Top + (staggered ? halfHeight : 0) + L.BeadHeight - 1;  // last line of row 0
 
     std::vector<QRgb> templ(std::size_t(width), background);
     int templRow[2] = {-1, -1};  // the bead row each class shows in templ
@@ -199,7 +209,12 @@ void TBeadPattern::RedrawAll(TPicture& picture) {
           if (right < width) line[right] = background;
         }
       }
+      if (FProgressHandle && y >= rowEnd) {
+        const std::size_t rowsDone = std::min<std::size_t>(std::size_t((y - rowEnd) / L.RowPitch + 1), std::size_t(L.Height));
+        reportUpTo(rowsDone * std::size_t(L.Width));
+      }
     }
+    reportUpTo(count);
   });
 }
 

@@ -122,6 +122,24 @@ TEST(Render, RedrawAllEqualsFillThenDrawFromStruct) {
   EXPECT_EQ(redrawn.Image(), expected.Image());
 }
 
+TEST(Render, RedrawAllReportsTheSameProgressAsABeadByBeadRedraw) {
+  struct Sink : TProgressSink {
+    std::vector<int> Seen;
+    void Progress(int percent) override { Seen.push_back(percent); }
+  };
+  for (EPattern style : {BPbrick, BPpeyote}) {
+    auto p = MakeChart(style, 7, 9);
+    Sink byBead, byLine;
+    TPicture picture(p->PictureSize().width(), p->PictureSize().height());
+    p->SetProgressHandle(&byBead);
+    p->DrawFromStruct(&picture.Canvas());
+    p->SetProgressHandle(&byLine);
+    p->RedrawAll(picture);
+    EXPECT_EQ(byLine.Seen, byBead.Seen);
+    EXPECT_EQ(byLine.Seen.size(), 16u);  // beads 0, 4, ... 60 of 63
+  }
+}
+
 TEST(Render, RefreshBackGroundTakesTheBuiltInBackgroundEntry) {
   auto p = MakeChart(BPsquare, 2, 2);
   p->BuiltInColors()[0].Color = 0x102030;
