@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace {
 
 constexpr TColor Red = 0x0000FF, Green = 0x00FF00, Black = 0x000000;
@@ -22,6 +25,12 @@ BeadRecord Hit(TTestChart& chart, int row, int column) {
   r.Index = hit.Index, r.Row = hit.Row, r.Column = hit.Column;
   r.Left = hit.Left, r.Top = hit.Top, r.Right = hit.Right, r.Bottom = hit.Bottom;
   return r;
+}
+
+std::string TestName(const char* name) {
+  std::string s;
+  for (const char* p = name; *p; ++p) s += std::isalnum((unsigned char)*p) ? *p : '_';
+  return s;
 }
 
 std::vector<int> Indices(const TBeadList& list) {
@@ -121,7 +130,7 @@ TEST(Clipboard, CutMakesBaseBeadsAsOneUndoStepAndLeavesRemovedBeads) {
   TTestChart chart(BPsquare, 10, 8);
   chart.Paint(0, 0, Red);
   chart.Paint(0, 1, Black);
-  chart.Remove(1, 1);
+  chart.Remove(1, 0);
   chart.Paint(5, 5, Green);  // outside the cut
   TBeadList sel, clip;
   SelectBead(chart.Pattern, sel, true, false, Hit(chart, 0, 0));
@@ -131,8 +140,8 @@ TEST(Clipboard, CutMakesBaseBeadsAsOneUndoStepAndLeavesRemovedBeads) {
   EXPECT_TRUE(CutBeads(chart.Pattern, &canvas, clip));
   EXPECT_EQ(chart.Bead(0, 0).State, BeadBase);
   EXPECT_EQ(chart.Bead(0, 1).State, BeadBase);
-  EXPECT_EQ(chart.Bead(1, 0).State, BeadBase);
-  EXPECT_EQ(chart.Bead(1, 1).State, BeadRemoved);
+  EXPECT_EQ(chart.Bead(1, 0).State, BeadRemoved);
+  EXPECT_EQ(chart.Bead(1, 1).State, BeadBase);
   // Only the cut beads' area was drawn.
   const StoredBead& first = chart.Bead(0, 0);
   EXPECT_TRUE(canvas.Changed().contains(QPoint(first.Left + 1, first.Top + 1)));
@@ -143,7 +152,8 @@ TEST(Clipboard, CutMakesBaseBeadsAsOneUndoStepAndLeavesRemovedBeads) {
   EXPECT_EQ(chart.Bead(0, 0).Color, Red);
   EXPECT_EQ(chart.Bead(0, 1).State, BeadPainted);
   EXPECT_EQ(chart.Bead(0, 1).Color, Black);
-  EXPECT_EQ(chart.Bead(1, 0).State, BeadBase);
+  EXPECT_EQ(chart.Bead(1, 0).State, BeadRemoved);
+  EXPECT_EQ(chart.Bead(1, 1).State, BeadBase);
   EXPECT_EQ(chart.Bead(5, 5).Color, Green);
   EXPECT_EQ(chart.Bead(5, 5).State, BeadPainted);
 }
@@ -200,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"clipped at the right", 7, 6, 2, 5, {19, 20, 26, 27}},
         PasteCase{"clipped at the bottom", 7, 6, 5, 1, {36, 37, 38}},
         PasteCase{"clipped at both", 7, 6, 5, 6, {41}},
-        PasteCase{"at the first bead", 7, 6, 0, 0, {0, 1, 2, 7, 8, 9}}));
+        PasteCase{"at the first bead", 7, 6, 0, 0, {0, 1, 2, 7, 8, 9}}),
+    [](const auto& info) { return TestName(info.param.Name); });
 
 TEST(Paste, RemovedEntriesRemoveAndRemovedTargetsStay) {
   TTestChart source(BPsquare, 6, 6);

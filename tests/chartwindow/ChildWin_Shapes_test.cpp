@@ -5,10 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <string>
 #include <set>
 
 namespace {
+
+std::string TestName(const char* name) {
+  std::string s;
+  for (const char* p = name; *p; ++p) s += std::isalnum((unsigned char)*p) ? *p : '_';
+  return s;
+}
 
 TEST(IndexList, ListsEachIndexOnceInOrderFound) {
   TIndexList list;
@@ -107,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"vertical 0.35", 0.35f, 0, 0, 3, 0, {0, 20, 40, 60}},
         // passes over the corner of bead 1 without coming near its middle
         LineCase{"diagonal", 0.10f, 0, 0, 1, 1, {0, 21}},
-        LineCase{"length zero", 0.10f, 2, 2, 2, 2, {}}));
+        LineCase{"length zero", 0.10f, 2, 2, 2, 2, {}}),
+    [](const auto& info) { return TestName(info.param.Name); });
 
 TEST(Line, SecondLineFromTheLastEndTakesThatBeadAgain) {
   TTestChart chart(BPsquare, 20, 20);
@@ -180,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
         RectCase{"other diagonal", 0, 4, 3, 0, true, true, true,
                  QStringLiteral(" 21:22:23:41:42:43:")},
         RectCase{"fill polygons off", 0, 0, 2, 2, true, false, true, QString()},
-        RectCase{"interior not asked", 0, 0, 2, 2, false, true, true, QString()}));
+        RectCase{"interior not asked", 0, 0, 2, 2, false, true, true, QString()}),
+    [](const auto& info) { return TestName(info.param.Name); });
 
 TEST(Rectangle, OutlineOfThreeByThreeRunsRoundTheSides) {
   TTestChart chart(BPsquare, 20, 20);
