@@ -50,14 +50,25 @@ inline QRect OutlineRect(const TBeadHit& h) { return OutlineRect(h.Left, h.Top, 
 
 class TShapeTracer {
 public:
-  explicit TShapeTracer(TBeadPattern& pattern) : Pattern(pattern) {}
+  // Traces into lists of its own.
+  explicit TShapeTracer(TBeadPattern& pattern)
+      : OutlineText(OwnOutline), FillText(OwnFill), Pattern(pattern) {}
+  // Traces into the caller's lists, which outlive the tracer.
+  TShapeTracer(TBeadPattern& pattern, TIndexList& outline, TIndexList& fill)
+      : OutlineText(outline), FillText(fill), Pattern(pattern) {}
+  TShapeTracer(const TShapeTracer&) = delete;
+  TShapeTracer& operator=(const TShapeTracer&) = delete;
 
   // Read from the main frame at each step.
   float LineDeviation = 0.1f;
   bool FillPolygons = false;
 
-  TIndexList OutlineText;  // beads of the outline, painted in the paint colour
-  TIndexList FillText;     // a rectangle's interior, painted in the fill colour
+private:
+  TIndexList OwnOutline, OwnFill;
+
+public:
+  TIndexList& OutlineText;  // beads of the outline, painted in the paint colour
+  TIndexList& FillText;     // a rectangle's interior, painted in the fill colour
 
   // Traces a line into OutlineText. The starting point itself is never
   // examined; a line of length 0 takes nothing.
