@@ -118,6 +118,10 @@ void AddBuiltInColors(TColorList& list);
 // Fills list with the ten default palette colours.
 void AddDefaultColors(TColorList& list);
 
+class TBeadPattern;
+// The five-line pattern information of a chart whose off-screen picture has that size.
+QString PatternInfoText(const TBeadPattern& pattern, QSize picture);
+
 // The text shown when a chart's beads would not fit 16-bit pixel positions.
 extern const char* const ChartTooLargeText;
 

@@ -29,6 +29,11 @@ public:
   TPicture(int width, int height) { SetSize(width, height); }
   TPicture(const TPicture&) = delete;
   TPicture& operator=(const TPicture&) = delete;
+  TPicture(TPicture&& other) noexcept : Image_(std::move(other.Image_)) {}
+  TPicture& operator=(TPicture&& other) noexcept {
+    Image_ = std::move(other.Image_);
+    return *this;
+  }
 
   // Makes a new picture of that size, filled with white. False (and an empty
   // picture) when the pixels cannot be had.

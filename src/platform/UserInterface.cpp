@@ -36,7 +36,8 @@ void TUserInterface::ProcessPendingEvents(bool includeUserInput) {
 
 TAnswer TStderrUserInterface::MessageBox(const QString& text, const QString& caption,
                                          TButtons buttons, TIcon) {
-  std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+  (void)caption;
+  std::fprintf(stderr, "%s\n", qPrintable(text));
   switch (buttons) {
     case TButtons::Ok: return TAnswer::Ok;
     case TButtons::OkCancel: return TAnswer::Cancel;

@@ -1,0 +1,144 @@
+// Inserting and removing whole rows and columns.
+//
+// The store stays a full grid in row-major order. The undo history follows the
+// beads: entries of beads that survive are renumbered to their new places and
+// entries of removed beads are dropped, so a later undo never touches the wrong
+// bead. The edits themselves are not undoable.
+#include "model/Beads_Classes.h"
+#include "platform/Guard.h"
+
+#include <algorithm>
+
+void TBeadPattern::StartRowColumnEdit() {
+  FHintStale = true;
+  FLayout.Valid = false;
+}
+
+namespace {
+// Applies newIndex (old index -> new index, or -1 for a bead that is gone) to
+// every undo entry, dropping the entries of gone beads.
+template <class Map>
+void RenumberUndo(std::vector<UndoEntry>& list, Map newIndex) {
+  std::size_t kept = 0;
+  for (const UndoEntry& e : list) {
+    const int to = newIndex(e.Index);
+    if (to < 0) continue;
+    UndoEntry moved = e;
+    moved.Index = to;
+    list[kept++] = moved;
+  }
+  list.resize(kept);
+}
+}  // namespace
+
+void TBeadPattern::DeleteRow(int index) {
+  try {
+    StartRowColumnEdit();
+    const StoredBead& clicked = BeadAt(index);
+    const int W = FBeadPatternWidth, r = clicked.Row;
+    const int start = W * r;
+    FBeads.erase(FBeads.begin() + start, FBeads.begin() + start + W);
+    for (std::size_t i = std::size_t(start); i < FBeads.size(); ++i) --FBeads[i].Row;
+    RenumberUndo(FUndoList, [&](int i) { return i < start ? i : i < start + W ? -1 : i - W; });
+    FBeadPatternHeight = std::uint16_t(FBeadPatternHeight - 1);
+  } catch (const std::exception&) {
+  }
+}
+
+void TBeadPattern::DeleteColumn(int index) {
+  try {
+    StartRowColumnEdit();
+    const int W = FBeadPatternWidth, H = FBeadPatternHeight;
+    const int c = BeadAt(index).Column;
+    std::vector<StoredBead> beads;
+    beads.reserve(std::size_t(H) * std::size_t(W - 1));
+    for (const StoredBead& b : FBeads) {
+      if (b.Column == c) continue;
+      beads.push_back(b);
+      if (b.Column > c) --beads.back().Column;
+    }
+    FBeads = std::move(beads);
+    RenumberUndo(FUndoList, [&](int i) {
+      const int row = i / W, col = i % W;
+      if (col == c) return -1;
+      return row * (W - 1) + (col > c ? col - 1 : col);
+    });
+    FBeadPatternWidth = std::uint16_t(W - 1);
+  } catch (const std::exception&) {
+  }
+}
+
+void TBeadPattern::AddRow(int index) {
+  Guarded("Add Row Error ", [&] {
+    StartRowColumnEdit();
+    const int W = FBeadPatternWidth;
+    const int r = BeadAt(index).Row;
+    if (!LayoutFits(FBeadPattern, W, FBeadPatternHeight + 1, FZoom, FBeadSlackTop, FBeadSlackSide,
+                    FBeadPatternTop, FBeadPatternLeft)) {
+      ShowError(QString::fromLatin1(ChartTooLargeText));
+      return;
+    }
+    SetBeadSize(1);
+    const int start = W * r;
+    for (std::size_t i = std::size_t(start); i < FBeads.size(); ++i) ++FBeads[i].Row;
+    std::vector<StoredBead> row(static_cast<std::size_t>(W));
+    for (int k = 0; k < W; ++k) {
+      StoredBead& b = row[std::size_t(k)];
+      if (r > 0) {
+        // Made from the bead above: its colour field and style, as a base bead.
+        b = FBeads[std::size_t(start - W + k)];
+      } else {
+        b.Color = FBaseBeadColor;
+        b.Style = FBeadPattern;
+      }
+      b.State = BeadBase;
+      b.Row = std::uint16_t(r);
+      b.Column = std::uint16_t(k);
+    }
+    FBeads.insert(FBeads.begin() + start, row.begin(), row.end());
+    RenumberUndo(FUndoList, [&](int i) { return i < start ? i : i + W; });
+    FBeadPatternHeight = std::uint16_t(FBeadPatternHeight + 1);
+  });
+}
+
+void TBeadPattern::AddColumn(int index) {
+  try {
+    StartRowColumnEdit();
+    const int W = FBeadPatternWidth, H = FBeadPatternHeight;
+    const int c = BeadAt(index).Column;
+    if (!LayoutFits(FBeadPattern, W + 1, H, FZoom, FBeadSlackTop, FBeadSlackSide,
+                    FBeadPatternTop, FBeadPatternLeft)) {
+      ShowError(QString::fromLatin1(ChartTooLargeText));
+      return;
+    }
+    SetBeadSize(1);
+    std::vector<StoredBead> beads;
+    beads.reserve(std::size_t(H) * std::size_t(W + 1));
+    for (int k = 0; k < H; ++k) {
+      for (int col = 0; col < W; ++col) {
+        if (col == c) {
+          StoredBead b;
+          if (c > 0) {
+            b = FBeads[std::size_t(k * W + c - 1)];
+          } else {
+            b.Color = FBaseBeadColor;
+            b.Style = FBeadPattern;
+          }
+          b.State = BeadBase;
+          b.Row = std::uint16_t(k);
+          b.Column = std::uint16_t(c);
+          beads.push_back(b);
+        }
+        beads.push_back(FBeads[std::size_t(k * W + col)]);
+        if (col >= c) ++beads.back().Column;
+      }
+    }
+    FBeads = std::move(beads);
+    RenumberUndo(FUndoList, [&](int i) {
+      const int row = i / W, col = i % W;
+      return row * (W + 1) + (col >= c ? col + 1 : col);
+    });
+    FBeadPatternWidth = std::uint16_t(W + 1);
+  } catch (const std::exception&) {
+  }
+}
