@@ -140,8 +140,13 @@ void TChartTools::ZoomStep(float step, TKeyState keys) {
       pattern.SetZoom(0.5f);
       return;
     }
+    const float old = pattern.Zoom();
     pattern.SetZoom(zoom);
-    Host.RebuildForZoom();
+    // A layout that cannot be made leaves the chart at its old zoom.
+    if (!Host.RebuildForZoom()) {
+      pattern.SetZoom(old);
+      return;
+    }
   }
   // The old highlight and read-out belong to the old layout.
   ForgetHighlight();
@@ -170,7 +175,7 @@ void TChartTools::RowColumnTool(int tool) {
 
 void TChartTools::SelectClick(TKeyState keys) {
   const QRect before = SelectionBounds();
-  SelectBead(Host.Pattern(), FSelection, keys.Shift, keys.Ctrl, HitRecord);
+  SelectBead(Host.Pattern(), Host.Selection(), keys.Shift, keys.Ctrl, HitRecord);
   Host.UpdateArea(before | SelectionBounds());
 }
 
@@ -321,7 +326,7 @@ QRect TChartTools::SelectionBounds() const {
 std::vector<QRect> TChartTools::SelectionMarks(const QRect& area) const {
   std::vector<QRect> marks;
   const TBeadPattern& pattern = Host.Pattern();
-  for (const BeadRecord& e : FSelection) {
+  for (const BeadRecord& e : Host.Selection()) {
     // From the chart's current layout: gaps may have changed since the click.
     BeadRecord now;
     if (!pattern.GetBeadInfo(e.Index, now)) continue;
@@ -332,20 +337,20 @@ std::vector<QRect> TChartTools::SelectionMarks(const QRect& area) const {
 }
 
 void TChartTools::ClearSelection() {
-  if (FSelection.empty()) return;
+  if (Host.Selection().empty()) return;
   const QRect before = SelectionBounds();
-  FSelection.clear();
+  Host.Selection().clear();
   Host.UpdateArea(before);
 }
 
 void TChartTools::CopyBlock(bool copy) {
   Guarded(copy ? "Copy Block Failure " : "Cut Block Failure ", [&] {
-    if (FSelection.empty()) return;
+    if (Host.Selection().empty()) return;
     // Copy what the beads show now: an undo since the click may have changed them.
-    for (BeadRecord& e : FSelection)
+    for (BeadRecord& e : Host.Selection())
       if (std::optional<BeadRecord> now = SelectionEntry(Host.Pattern(), e.Index)) e = *now;
     TBeadList& clipboard = Host.BeadClipboard();
-    CopyToClipboard(FSelection, clipboard);
+    CopyToClipboard(Host.Selection(), clipboard);
     Host.ClipboardFilled();
     ClearSelection();
     if (copy) return;

@@ -57,6 +57,8 @@ public:
   virtual TBeadPattern& Pattern() = 0;
   virtual TPicture& Bitmap() = 0;
   virtual bool WindowActive() const = 0;
+  // The window's selection.
+  virtual TBeadList& Selection() = 0;
   // The application-wide bead clipboard, and its "Clipboard" label.
   virtual TBeadList& BeadClipboard() = 0;
   virtual void ClipboardFilled() = 0;
@@ -68,8 +70,9 @@ public:
   // The eyedropper's colour becomes the paint colour and its swatch.
   virtual void TakePaintColor(TColor color) = 0;
   virtual void SelectTool(int code) = 0;
-  // Rebuilds the picture after the model's zoom changed, with progress.
-  virtual void RebuildForZoom() = 0;
+  // Rebuilds the picture after the model's zoom changed, with progress. False
+  // when the new layout could not be made (the old one is kept).
+  virtual bool RebuildForZoom() = 0;
   // Rebuilds the picture after rows or columns changed.
   virtual void RebuildForRowsColumns() = 0;
   virtual void ShowPopup(int x, int y) = 0;
@@ -99,7 +102,7 @@ public:
   // ---- overlay, painted by the window over its picture
   QRect HighlightArea() const { return HighlightRect; }
   const TIndexList& TraceOutlines() const { return OutlineText; }
-  const TBeadList& Selection() const { return FSelection; }
+  const TBeadList& Selection() const { return Host.Selection(); }
   // Marks of the selected beads within area, from the chart's current layout.
   std::vector<QRect> SelectionMarks(const QRect& area) const;
   QRect SelectionBounds() const;
@@ -131,5 +134,4 @@ private:
   void UpdateOutlines();
 
   TChartToolHost& Host;
-  TBeadList FSelection;
 };

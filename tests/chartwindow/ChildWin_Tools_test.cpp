@@ -640,3 +640,16 @@ TEST(SelectTool, OtherToolsClearTheSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ZoomTool, ALayoutThatCannotBeMadeKeepsTheOldZoom) {
+  TToolHostFake w(BPsquare, 10, 10);
+  w.Frame.ToolCode = ZoomInTool;
+  w.RefuseLayout = true;
+  w.Click(2, 2);
+  EXPECT_FLOAT_EQ(w.Pattern().Zoom(), 1.0f);
+  EXPECT_EQ(w.Busy, 0);
+}
+
+}  // namespace

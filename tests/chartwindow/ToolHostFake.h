@@ -17,6 +17,7 @@ public:
   TBeadPattern& Pattern() override { return Chart->Pattern; }
   TPicture& Bitmap() override { return Chart->Bitmap; }
   bool WindowActive() const override { return Active; }
+  TBeadList& Selection() override { return SelectionList; }
   TBeadList& BeadClipboard() override { return *Clipboard; }
   void ClipboardFilled() override { ClipLabelEnabled = true; }
   void SetModified() override { Modified = true; }
@@ -31,7 +32,12 @@ public:
   }
   void TakePaintColor(TColor color) override { Frame.PaintColor = color; }
   void SelectTool(int code) override { Frame.ToolCode = code; }
-  void RebuildForZoom() override { Rebuild(); ++ZoomRebuilds; }
+  bool RebuildForZoom() override {
+    if (RefuseLayout) return false;
+    Rebuild();
+    ++ZoomRebuilds;
+    return true;
+  }
   void RebuildForRowsColumns() override { Rebuild(); ++RowColumnRebuilds; }
   void ShowPopup(int x, int y) override { Popups.push_back(QPoint(x, y)); }
   void SetBusy(bool busy) override { Busy += busy ? 1 : -1; }
@@ -88,6 +94,8 @@ public:
   TToolSettings Frame;
   std::shared_ptr<TBeadList> Clipboard = std::make_shared<TBeadList>();
   bool Active = true;
+  bool RefuseLayout = false;
+  TBeadList SelectionList;
   bool Modified = false;
   bool ClipLabelEnabled = false;
   std::vector<QRect> Updated;
