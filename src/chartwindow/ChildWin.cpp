@@ -15,8 +15,13 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cstdint>
 
 QString LastActiveChart;
+
+// 2 GiB: the largest chart the menus allow (600 by 600 at the largest zoom and
+// gaps) needs about 1 GiB.
+static constexpr std::int64_t MaxPictureBytes = std::int64_t(2) << 30;
 
 // Marks the window busy for the length of a long operation of its own.
 class TBusy {
@@ -204,10 +209,16 @@ bool TMDIChild::DrawBitmap(bool rebuild) {
 bool TMDIChild::CreateNewBitmap() {
   bool ok = false;
   Guarded("Create New BitMap failure", [&] {
-    // The relayout first: it refuses (and says so) a layout beyond 16-bit
-    // positions, and then the old picture stays.
-    if (!Pattern->MakeZoomList()) return;
+    // A picture within 16-bit positions can still be 16 GiB; beyond what any
+    // chart the program offers needs, it is refused before the relayout.
     const QSize size = Pattern->PictureSize();
+    if (std::int64_t(size.width()) * size.height() * 4 > MaxPictureBytes) {
+      ShowError(QStringLiteral("Create New BitMap failure"));
+      return;
+    }
+    // The relayout refuses (and says so) a layout beyond 16-bit positions,
+    // and then the old picture stays.
+    if (!Pattern->MakeZoomList()) return;
     if (!Bitmap.SetSize(size.width(), size.height())) {
       ShowError(QStringLiteral("Create New BitMap failure"));
       return;
@@ -257,8 +268,11 @@ void TMDIChild::SetPatternStyle(EPattern style) {
     PaintingSuspended = true;
     ProgressSetUp();
     ProgressPhase(QStringLiteral("Setting up."));
-    const bool made = CreateNewBitmap();
-    if (!made) Pattern->SetBeadPattern(old);  // the chart keeps its layout
+    if (!CreateNewBitmap()) {
+      // The chart keeps its layout.
+      Pattern->SetBeadPattern(old);
+      Pattern->MakeZoomList();
+    }
     ProgressPhase(QStringLiteral("Drawing Bitmap"));
     PaintingSuspended = false;
     DrawBitmap(false);
@@ -276,6 +290,7 @@ void TMDIChild::SetGaps(int rowGap, int columnGap) {
     if (!CreateNewBitmap()) {
       Pattern->SetBeadSlackTop(oldTop);
       Pattern->SetBeadSlackSide(oldSide);
+      Pattern->MakeZoomList();
     }
     DrawBitmap(false);
   });
