@@ -700,3 +700,75 @@ TEST_F(Editing, PatternInformationReportsSizesAndTotal) {
 }
 
 }  // namespace
+
+namespace {
+
+// One chart drawn with every tool in turn. With GLINTWEAVE_SCREENSHOT set to a
+// file name, the frame is also saved there as a picture to look at.
+TEST_F(Editing, EveryToolOnOneChart) {
+  Open(24, 18, BPpeyote);
+  const int width = 24;
+  auto painted = [&](int r, int c) { return Bead(r, c).State == BeadPainted; };
+  // Fill everything pale, then draw over it.
+  Menu("Floodeverything1");
+  Button("FillBtn");
+  Glintweave->CurrentFillColor = MakeColor(250, 240, 200);
+  Click(0, 0);
+  Button("PaintBtn");
+  Glintweave->CurrentPaintColor = MakeColor(200, 30, 30);
+  Drag({At(1, 1), At(1, 2), At(2, 3), At(2, 4), At(3, 5)});
+  Shape("Line2");
+  Glintweave->CurrentPaintColor = MakeColor(20, 20, 160);
+  Drag({At(16, 1), At(10, 8), At(5, 12)});
+  Menu("FillPolygons1");
+  Shape("Rectangel1");
+  Glintweave->CurrentPaintColor = Black;
+  Glintweave->CurrentFillColor = MakeColor(30, 160, 60);
+  Drag({At(9, 14), At(12, 18), At(15, 22)});
+  Shape("Circle1");
+  Glintweave->CurrentPaintColor = MakeColor(150, 40, 170);
+  Drag({At(5, 6), At(7, 8), At(8, 10)});
+  Button("EraseBtn");
+  Click(1, 2);
+  Button("DeleteBtn");
+  Click(0, 23);
+  Click(1, 23);
+  Button("EyeDropBtn");
+  Click(12, 18);
+  EXPECT_EQ(Glintweave->CurrentPaintColor, MakeColor(30, 160, 60));
+  Button("PaintBtn");
+  Click(0, 12);
+  Button("ArrowSpBtn");
+  Click(1, 1, Qt::ShiftModifier);
+  Click(2, 4, Qt::ShiftModifier);
+  Menu("Copy1");
+  Move(At(14, 2));
+  Menu("Past1");
+  Chart->findChild<QAction*>(QStringLiteral("AddColumn1"))->trigger();
+  Click(4, 20);
+  Button("ZoomInBtn");
+  Click(3, 3);
+  Button("ArrowSpBtn");
+  Click(14, 2, Qt::ControlModifier);
+  Move(At(9, 9));
+  Settle();
+
+  EXPECT_EQ(Model().BeadPatternWidth(), width + 1);
+  EXPECT_TRUE(painted(1, 1));
+  EXPECT_FALSE(painted(1, 2) && Bead(1, 2).Color == MakeColor(200, 30, 30));
+  EXPECT_EQ(Bead(0, 24).State, BeadRemoved);
+  EXPECT_EQ(Bead(0, 12).Color, MakeColor(30, 160, 60));
+  EXPECT_EQ(Bead(14, 2).Color, Bead(1, 1).Color);
+  EXPECT_FLOAT_EQ(Model().Zoom(), 1.25f);
+  EXPECT_EQ(Chart->Selection.size(), 1u);
+
+  const QByteArray shot = qgetenv("GLINTWEAVE_SCREENSHOT");
+  if (!shot.isEmpty()) {
+    Glintweave->resize(900, 700);
+    Chart->FitToPicture();
+    Settle();
+    EXPECT_TRUE(Glintweave->grab().save(QString::fromLocal8Bit(shot)));
+  }
+}
+
+}  // namespace
