@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMdiArea>
 #include <QMenu>
 #include <QProgressBar>
@@ -49,6 +50,7 @@ TMDIChild::TMDIChild(QWidget* parent) : QMdiSubWindow(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("MDIChild"));
   setWindowTitle(QStringLiteral("MDI Child"));
+  setWindowIcon(QIcon(QStringLiteral(":/icon/glintweave_32.png")));
   setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::WindowMinimizeButtonHint);

@@ -29,11 +29,13 @@ void TChartView::paintEvent(QPaintEvent* event) {
 }
 
 void TChartView::mousePressEvent(QMouseEvent* event) {
+  if (Owner.Busy()) return;  // no editing in the middle of its own relayout
   const QPoint at = event->position().toPoint();
   Owner.FormMouseDown(event->button(), event->modifiers(), at.x(), at.y());
 }
 
 void TChartView::mouseMoveEvent(QMouseEvent* event) {
+  if (Owner.Busy()) return;
   const QPoint at = event->position().toPoint();
   // Pointing at a chart other than the one last activated or left clears its marks.
   if (LastActiveChart.isEmpty()) LastActiveChart = Owner.FileName;
@@ -45,15 +47,18 @@ void TChartView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (Owner.Busy()) return;
   const QPoint at = event->position().toPoint();
   Owner.FormMouseUp(event->button(), event->modifiers(), at.x(), at.y());
 }
 
 void TChartView::keyPressEvent(QKeyEvent* event) {
+  if (Owner.Busy()) return;
   Owner.FormKeyDown(event->key(), event->modifiers());
 }
 
 void TChartView::keyReleaseEvent(QKeyEvent* event) {
+  if (Owner.Busy()) return;
   Owner.FormKeyUp(event->key(), event->modifiers());
 }
 

@@ -19,8 +19,7 @@ bool RenderChart(TBeadPattern& pattern, TPicture& picture) {
                   .arg(size.height()));
     return false;
   }
-  picture.Fill(pattern.BackGround());
-  pattern.DrawFromStruct(&picture.Canvas());
+  pattern.RedrawAll(picture);
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
 #include <exception>
 
 TGlintweave* Glintweave = nullptr;
@@ -82,6 +83,9 @@ QAction* AddRadio(QMenu* menu, QActionGroup* group, const char* name, const QStr
 
 QFont LabelFont(bool bold = false) {
   QFont f(QStringLiteral("Times New Roman"));
+  // Where Times New Roman itself is missing, a serif with its metrics.
+  f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                 QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman"), QStringLiteral("Times")});
   f.setStyleHint(QFont::Serif);
   f.setPixelSize(16);
   f.setBold(bold);
@@ -375,12 +379,14 @@ void TGlintweave::BuildStatusBar() {
   Row1Lbl = makeLabel(new QLabel, "Row1Lbl", QStringLiteral("Row : "));
   const int labelHeight = Row1Lbl->height();
   const int top = barHeight / 2 - labelHeight / 2 - 1;
-  Row1Lbl->setGeometry(5, top, 40, labelHeight);
+  // The widths are the least a label gets; a wider font never clips a caption.
+  auto widthOf = [](QLabel* label, int least) { return std::max(least, label->sizeHint().width()); };
+  Row1Lbl->setGeometry(5, top, widthOf(Row1Lbl, 40), labelHeight);
   Row2Lbl = makeLabel(new QLabel, "Row2Lbl", QString());
   Row2Lbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Row2Lbl->setGeometry(Row1Lbl->geometry().right() + 1 + 5, top, 20, labelHeight);
   Column1Lbl = makeLabel(new QLabel, "Column1Lbl", QStringLiteral("Column : "));
-  Column1Lbl->setGeometry(FirstBevel->x() + 5, top, 60, labelHeight);
+  Column1Lbl->setGeometry(FirstBevel->x() + 5, top, widthOf(Column1Lbl, 60), labelHeight);
   Column2Lbl = makeLabel(new QLabel, "Column2Lbl", QString());
   Column2Lbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   Column2Lbl->setGeometry(Column1Lbl->geometry().right() + 1 + 5, top, 20, labelHeight);

@@ -244,6 +244,9 @@ public:
   void PaintBead(TCanvas* canvas, int x, int y, TColor color);
   void DrawRemovedBead(TCanvas* canvas, int x, int y);
   void DrawFromStruct(TCanvas* canvas);
+  // The whole chart on a clean picture: the background everywhere, then every
+  // bead, exactly as a fill followed by DrawFromStruct makes it.
+  void RedrawAll(TPicture& picture);
   void RefreshBackGround(TCanvas* canvas);
 
   // ---- lookup
@@ -286,6 +289,7 @@ private:
     EPattern Style = BPsquare;
     int Left = 0, Top = 0, BeadWidth = 0, BeadHeight = 0;
     int ColumnPitch = 0, RowPitch = 0;
+    std::uint64_t ColumnReciprocal = 0, RowReciprocal = 0;  // for dividing by the pitches
     int Width = 0, Height = 0;
   };
   struct TLookupHint {
@@ -294,6 +298,9 @@ private:
 
   TColor ShownColor(const StoredBead& bead) const;
   void DrawBead(TCanvas* canvas, const StoredBead& bead);
+  // The bead picture that shows this bead, remade when it shows another colour;
+  // none for a removed bead.
+  const TPicture* BeadPictureFor(const StoredBead& bead);
   void Record(int index, const StoredBead& bead);
   void OpenGroup() { ++FUndoGroupId; }
   StoredBead& BeadAt(int index);

@@ -14,6 +14,10 @@ bool TBeadPattern::FillAll(TCanvas* canvas, TColor color, bool baseBeadsOnly) {
     OpenGroup();
     FUseLastBitmap = false;
     const int count = int(FBeads.size());
+    std::size_t taken = 0;
+    for (const StoredBead& bead : FBeads)
+      taken += baseBeadsOnly ? bead.State == BeadBase : bead.State != BeadRemoved;
+    FUndoList.reserve(FUndoList.size() + taken);
     for (int i = 0; i < count; ++i) {
       StoredBead& bead = FBeads[std::size_t(i)];
       const bool take = baseBeadsOnly ? bead.State == BeadBase : bead.State != BeadRemoved;

@@ -29,11 +29,18 @@ bool TBeadPattern::ReadPatternFile(const QString& fileName) {
     ShowSystemError(file.errorString());
     return false;
   }
-  // Never ask for more than the file holds.
-  const QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    ShowSystemError(file.errorString());
-    return false;
+  // Mapped where the file allows it, read otherwise; either way no more than
+  // the file holds.
+  QByteArray data;
+  const qint64 fileSize = file.size();
+  if (uchar* mapped = fileSize > 0 ? file.map(0, fileSize) : nullptr) {
+    data = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), qsizetype(fileSize));
+  } else {
+    data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+      ShowSystemError(file.errorString());
+      return false;
+    }
   }
   if (data.size() < HeaderSize) {
     if (data.size() >= 2 && Word(reinterpret_cast<const uchar*>(data.constData())) != VersionMark)
@@ -64,22 +71,29 @@ bool TBeadPattern::ReadPatternFile(const QString& fileName) {
     ShowFileReadFailure();
     return false;
   }
-  std::vector<StoredBead> beads(static_cast<std::size_t>(count));
+  std::vector<StoredBead> beads;
+  beads.reserve(static_cast<std::size_t>(count));
   const uchar* p = h + HeaderSize;
-  for (std::size_t i = 0; i < beads.size(); ++i, p += RecordSize) {
+  int expectedRow = 0, expectedColumn = 0;
+  for (quint64 i = 0; i < count; ++i) {
     const int state = p[4];
-    const int row = Word(p + 6), column = Word(p + 8);
     if ((p[1] != RecordMark && p[1] != LastRecordMark) || !IsValidState(state) ||
-        std::size_t(row) != i / std::size_t(width) || std::size_t(column) != i % std::size_t(width)) {
+        Word(p + 6) != expectedRow || Word(p + 8) != expectedColumn) {
       ShowFileReadFailure();
       return false;
     }
-    StoredBead& b = beads[i];
+    StoredBead b;
     b.Color = TColor(p[0]) | (TColor(Word(p + 2)) << 8);
     b.State = BeadState(state);
-    b.Row = std::uint16_t(row);
-    b.Column = std::uint16_t(column);
+    b.Row = std::uint16_t(expectedRow);
+    b.Column = std::uint16_t(expectedColumn);
     b.Style = EPattern(style);
+    beads.push_back(b);
+    if (++expectedColumn == width) {
+      expectedColumn = 0;
+      ++expectedRow;
+    }
+    p += RecordSize;
   }
 
   FBeadPattern = EPattern(style);

@@ -112,6 +112,9 @@ void TBeadPattern::RememberLayout() {
   FLayout.BeadHeight = FBeadHeight;
   FLayout.ColumnPitch = FBeadWidth + FBeadSlackSide;
   FLayout.RowPitch = FBeadHeight + FBeadSlackTop;
+  auto reciprocal = [](int pitch) { return pitch > 0 ? (std::uint64_t(1) << 32) / unsigned(pitch) + 1 : 0; };
+  FLayout.ColumnReciprocal = reciprocal(FLayout.ColumnPitch);
+  FLayout.RowReciprocal = reciprocal(FLayout.RowPitch);
   FLayout.Width = FBeadPatternWidth;
   FLayout.Height = FBeadPatternHeight;
 }

@@ -17,10 +17,13 @@ bool Contains(const StoredBead& b, int x, int y) {
 
 // The positions along one axis whose span [start, start + size] holds p: at
 // most two, when neighbouring spans touch.
-int AxisCandidates(int p, int origin, int pitch, int size, int count, int out[2]) {
+// reciprocal: 2^32 / pitch rounded up, which divides any 16-bit distance exactly.
+int AxisCandidates(int p, int origin, int pitch, std::uint64_t reciprocal, int size, int count,
+                   int out[2]) {
   const int d = p - origin;
   if (d < 0 || pitch <= 0) return 0;
-  const int k = d / pitch;
+  int k = int((std::uint64_t(unsigned(d)) * reciprocal) >> 32);
+  if (k * pitch > d) --k;
   int n = 0;
   if (k < count && d - k * pitch <= size) out[n++] = k;
   if (k >= 1 && k - 1 < count && d - (k - 1) * pitch <= size) out[n++] = k - 1;
@@ -40,24 +43,24 @@ int TBeadPattern::LocateByLayout(int x, int y, bool& stale) const {
   };
   const int halfW = L.BeadWidth / 2, halfH = L.BeadHeight / 2;
   if (IsBrickLayout(L.Style)) {
-    const int nr = AxisCandidates(y, L.Top, L.RowPitch, L.BeadHeight, L.Height, rows);
+    const int nr = AxisCandidates(y, L.Top, L.RowPitch, L.RowReciprocal, L.BeadHeight, L.Height, rows);
     for (int i = 0; i < nr; ++i) {
       const int shift = rows[i] % 2 == 0 ? halfW : 0;
-      const int nc = AxisCandidates(x, L.Left + shift, L.ColumnPitch, L.BeadWidth, L.Width, columns);
+      const int nc = AxisCandidates(x, L.Left + shift, L.ColumnPitch, L.ColumnReciprocal, L.BeadWidth, L.Width, columns);
       for (int j = 0; j < nc; ++j) consider(rows[i], columns[j]);
     }
   } else if (L.Style == BPpeyote || L.Style == BP2DropPeyote) {
-    const int nc = AxisCandidates(x, L.Left, L.ColumnPitch, L.BeadWidth, L.Width, columns);
+    const int nc = AxisCandidates(x, L.Left, L.ColumnPitch, L.ColumnReciprocal, L.BeadWidth, L.Width, columns);
     for (int j = 0; j < nc; ++j) {
       const int c = columns[j];
       const bool shifted = L.Style == BPpeyote ? c % 2 == 0 : c % 4 < 2;
-      const int nr = AxisCandidates(y, L.Top + (shifted ? halfH : 0), L.RowPitch, L.BeadHeight,
+      const int nr = AxisCandidates(y, L.Top + (shifted ? halfH : 0), L.RowPitch, L.RowReciprocal, L.BeadHeight,
                                     L.Height, rows);
       for (int i = 0; i < nr; ++i) consider(rows[i], c);
     }
   } else {
-    const int nr = AxisCandidates(y, L.Top, L.RowPitch, L.BeadHeight, L.Height, rows);
-    const int nc = AxisCandidates(x, L.Left, L.ColumnPitch, L.BeadWidth, L.Width, columns);
+    const int nr = AxisCandidates(y, L.Top, L.RowPitch, L.RowReciprocal, L.BeadHeight, L.Height, rows);
+    const int nc = AxisCandidates(x, L.Left, L.ColumnPitch, L.ColumnReciprocal, L.BeadWidth, L.Width, columns);
     for (int i = 0; i < nr; ++i)
       for (int j = 0; j < nc; ++j) consider(rows[i], columns[j]);
   }

@@ -21,6 +21,8 @@ public:
   virtual void Draw(int x, int y, const TPicture& source) = 0;
   virtual void SetPixel(int x, int y, TColor color) = 0;
   virtual TColor Pixel(int x, int y) const = 0;
+  // The picture behind the canvas when drawing may write its pixels directly.
+  virtual TPicture* Target() { return nullptr; }
 };
 
 class TPicture {
@@ -55,6 +57,21 @@ public:
   void Assign(const QImage& image);
 
   const QImage& Image() const { return Image_; }
+  // Direct pixel access for hot loops; valid until the picture is resized or assigned.
+  struct TPixels {
+    QRgb* Bits = nullptr;
+    qsizetype Stride = 0;  // in pixels
+    int Width = 0, Height = 0;
+    QRgb* Line(int y) const { return Bits + qsizetype(y) * Stride; }
+  };
+  TPixels Pixels() {
+    if (IsEmpty()) return {};
+    return {reinterpret_cast<QRgb*>(Image_.bits()), Image_.bytesPerLine() / 4, Width(), Height()};
+  }
+  QRgb* Line(int y) { return reinterpret_cast<QRgb*>(Image_.bits() + qsizetype(y) * Image_.bytesPerLine()); }
+  const QRgb* ConstLine(int y) const {
+    return reinterpret_cast<const QRgb*>(Image_.constBits() + qsizetype(y) * Image_.bytesPerLine());
+  }
   TCanvas& Canvas() { return Canvas_; }
 
 private:
@@ -65,6 +82,7 @@ private:
     void Draw(int x, int y, const TPicture& s) override { Owner.Draw(x, y, s); }
     void SetPixel(int x, int y, TColor c) override { Owner.SetPixel(x, y, c); }
     TColor Pixel(int x, int y) const override { return Owner.Pixel(x, y); }
+    TPicture* Target() override { return &Owner; }
   private:
     TPicture& Owner;
   };

@@ -55,6 +55,7 @@ TEST_F(ChartWindow, ANewChartHasItsPictureDrawnAndTheWindowFitsIt) {
   EXPECT_EQ(child->FillIndex, 5);
   EXPECT_EQ(child->HighlightColor, 0xFFFFFFu);
   EXPECT_EQ(child->BackGroundColor, 0x808080u);
+  EXPECT_FALSE(child->windowIcon().isNull());
 }
 
 TEST_F(ChartWindow, AnEmptyChartGivesTheSmallestPicture) {
@@ -72,6 +73,15 @@ TEST_F(ChartWindow, APictureLargerThanTheWorkspaceScrolls) {
   EXPECT_EQ(child->View()->size(), PictureOf(child));
   EXPECT_TRUE(child->Scroller()->horizontalScrollBar()->isVisible());
   EXPECT_TRUE(child->Scroller()->verticalScrollBar()->isVisible());
+  // A picture this big lives in large pages; it draws and reads like any other.
+  const StoredBead& b = child->Pattern->Beads().back();
+  EXPECT_EQ(child->Bitmap.Pixel(b.Left + 2, b.Top + 4), child->Pattern->BaseBeadColor());
+  EXPECT_EQ(child->Bitmap.Pixel(child->Bitmap.Width() - 1, child->Bitmap.Height() - 1), 0x808080u);
+  child->Bitmap.SetPixel(0, 0, 0x010203);
+  EXPECT_EQ(child->Bitmap.Pixel(0, 0), 0x010203u);
+  const QString file = Path("big.bmp");
+  ASSERT_TRUE(child->Bitmap.Save(file));
+  EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32), child->Bitmap.Image());
 }
 
 TEST_F(ChartWindow, AConversionResultBecomesAModifiedChart) {

@@ -73,3 +73,9 @@ QString GuiTest::WritePattern(const QString& name, EPattern style, int width, in
   EXPECT_TRUE(p.WritePatternFile(file));
   return file;
 }
+
+// The system font library keeps its caches for the life of the process;
+// LeakSanitizer reports them at exit although nothing of ours leaks.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}

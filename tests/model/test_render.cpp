@@ -89,7 +89,55 @@ TEST(Render, WholeChartMatchesAnIndependentDrawingInEveryStyle) {
             }
         }
       ASSERT_EQ(picture.Image(), expected) << "style " << int(style) << " zoom " << zoom;
+      TPicture redrawn(picture.Width(), picture.Height());
+      p->RedrawAll(redrawn);
+      ASSERT_EQ(redrawn.Image(), expected) << "redraw, style " << int(style) << " zoom " << zoom;
     }
+}
+
+// A clean redraw is the same picture however it is made: every style, zoom and
+// gap, a picture cut short, removed and black beads, and a chart not yet relaid out.
+TEST(Render, RedrawAllEqualsFillThenDrawFromStruct) {
+  for (EPattern style : {BPbrick, BPpeyote, BPcheyenne, BPsquare, BPloom, BP2DropPeyote})
+    for (float zoom : {0.5f, 1.25f, 2.25f})
+      for (int gap : {1, 6}) {
+        auto p = MakeChart(style, 11, 6, zoom, gap, 7 - gap);
+        for (int i = 0; i < 66; i += 5) p->PaintBeadAt(nullptr, nullptr, i, BeadPainted, TColor(i * 0x030201), true);
+        p->PaintBeadAt(nullptr, nullptr, 13, BeadRemoved, 0, true);
+        for (QSize size : {p->PictureSize(), p->PictureSize() - QSize(9, 13)}) {
+          TPicture expected(size.width(), size.height()), redrawn(size.width(), size.height());
+          expected.Fill(p->BackGround());
+          p->DrawFromStruct(&expected.Canvas());
+          redrawn.Fill(0x123456);
+          p->RedrawAll(redrawn);
+          ASSERT_EQ(redrawn.Image(), expected.Image()) << int(style) << " " << zoom << " " << gap;
+        }
+      }
+  auto stale = MakeChart(BPpeyote, 5, 5);
+  stale->DeleteColumn(2);
+  TPicture expected(60, 70), redrawn(60, 70);
+  expected.Fill(stale->BackGround());
+  stale->DrawFromStruct(&expected.Canvas());
+  stale->RedrawAll(redrawn);
+  EXPECT_EQ(redrawn.Image(), expected.Image());
+}
+
+TEST(Render, RedrawAllReportsTheSameProgressAsABeadByBeadRedraw) {
+  struct Sink : TProgressSink {
+    std::vector<int> Seen;
+    void Progress(int percent) override { Seen.push_back(percent); }
+  };
+  for (EPattern style : {BPbrick, BPpeyote}) {
+    auto p = MakeChart(style, 7, 9);
+    Sink byBead, byLine;
+    TPicture picture(p->PictureSize().width(), p->PictureSize().height());
+    p->SetProgressHandle(&byBead);
+    p->DrawFromStruct(&picture.Canvas());
+    p->SetProgressHandle(&byLine);
+    p->RedrawAll(picture);
+    EXPECT_EQ(byLine.Seen, byBead.Seen);
+    EXPECT_EQ(byLine.Seen.size(), 16u);  // beads 0, 4, ... 60 of 63
+  }
 }
 
 TEST(Render, RefreshBackGroundTakesTheBuiltInBackgroundEntry) {
