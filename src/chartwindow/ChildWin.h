@@ -6,6 +6,7 @@
 //   ChildWin.cpp        construction, the operations the frame calls, closing
 //   ChildWin_Paint.cpp  the chart view, the recording canvases, painting
 //   ChildWin_Mouse.cpp  mouse and key handling, the popup's row and column items
+#include "chartwindow/ChildWin_Tools.h"
 #include "model/Beads_Classes.h"
 #include "platform/Picture.h"
 
@@ -59,10 +60,38 @@ private:
   bool Draws;
 };
 
+// The window and the main frame as the editing tools see them (ChildWin_Mouse.cpp).
+class TChildToolHost final : public TChartToolHost {
+public:
+  explicit TChildToolHost(TMDIChild& owner) : Owner(owner) {}
+  TToolSettings Settings() const override;
+  TBeadPattern& Pattern() override;
+  TPicture& Bitmap() override;
+  bool WindowActive() const override;
+  TBeadList& Selection() override;
+  TBeadList& BeadClipboard() override;
+  void ClipboardFilled() override;
+  void SetModified() override;
+  void UpdateArea(const QRect& area) override;
+  void RepaintChart() override;
+  void ShowRowColumn(const QString& row, const QString& column) override;
+  void TakePaintColor(TColor color) override;
+  void SelectTool(int code) override;
+  bool RebuildForZoom() override;
+  void RebuildForRowsColumns() override;
+  void ShowPopup(int x, int y) override;
+  void SetBusy(bool busy) override;
+  void LetPendingRun() override;
+
+private:
+  TMDIChild& Owner;
+};
+
 class TMDIChild : public QMdiSubWindow {
   Q_OBJECT
   friend class TChartView;
   friend class TChartCanvas;
+  friend class TChildToolHost;
 
 public:
   // Builds the chart from the main frame's CreateMode and creation fields.
@@ -100,19 +129,18 @@ public:
   std::int16_t ColumnGap = 1;
   bool WindowActive = false;
   bool PaintingSuspended = false;
-  QString OutlineText, FillText;
 
-  // Mouse tracking (ChildWin_Mouse.cpp).
-  bool ButtonDown = false;
-  QPoint AnchorPos{-100, -100};
-  QRect AnchorRect;
-  QPoint LastLookupPos{-100, -100};
-  int LastMoveIndex = -100;
-  QRect HighlightRect;
-  bool ShiftHeld = false;
-  int LastRow = 0, LastColumn = 0;
-  int LastLeft = 0, LastTop = 0, LastRight = 0, LastBottom = 0;
-  int LastBeadIndex = 0;
+  // The editing tools (ChildWin_Mouse.cpp): mouse tracking, the last bead
+  // found under the pointer, the shape lists (OutlineText, FillText) and the
+  // overlay. They use Selection above.
+  TChildToolHost ToolHost{*this};
+  TChartTools Tools{ToolHost};
+  // Edit menu commands on this chart (ChildWin_Mouse.cpp).
+  bool Undo();
+  void CopyBlock(bool copy);
+  void PasteBlock();
+  // The five-line report of Information > Pattern Information.
+  QString PatternInfo() const;
 
   // ---- operations the main frame calls
   void SetPatternStyle(EPattern style);

@@ -114,6 +114,7 @@ TGlintweave::TGlintweave(QWidget* parent) : QMainWindow(parent) {
 
   try {
     BuildMenus();
+    ConnectEditCommands();
     BuildToolBar();
     BuildStatusBar();
     column->addWidget(ToolBar);

@@ -6,6 +6,8 @@
 //   Main.cpp        construction: menus, tool bar, status bar, resources
 //   Main_Tools.cpp  tool selection, the shape popup, menu enabling, Window menu
 //   Main_File.cpp   New, Open, Save, Save As, Close, Exit and closing the frame
+//   Main_Edit.cpp   Edit menu, the Draw options the tools read, bead highlight,
+//                   pattern information
 #include "model/Beads_Classes.h"
 
 #include <QLabel>
@@ -154,6 +156,15 @@ public:
   void FileCloseItemClick();
   void FileExitItemClick();
   TMDIChild* CreateMDIChild(const QString& name);
+
+  // ---- edit commands and drawing options (Main_Edit.cpp)
+  void ConnectEditCommands();
+  void Undo1Click();
+  void Copy1Click();
+  void Cut1Click();
+  void Past1Click();
+  void BeadHighlight1Click();
+  void PatternInformation1Click();
 
   // The plain message of every command that needs a chart window and finds none.
   static void ShowChartRequired();
