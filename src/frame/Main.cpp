@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QToolButton>
 
 #include <algorithm>
@@ -100,6 +101,8 @@ TGlintweave::TGlintweave(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Glintweave"));
   setWindowIcon(QIcon(QStringLiteral(":/icon/glintweave_64.png")));
   resize(611, 446);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);

@@ -99,8 +99,11 @@ TEST_F(PatternSizeDialog, ApplyAnswersEveryWrongCharacterAndPutsTwentyInstead) {
     EXPECT_EQ(D->WidthText, QString::fromLatin1(c.WidthAfter));
     EXPECT_EQ(D->HeightText, QString::fromLatin1(c.HeightAfter));
     EXPECT_EQ(D->ApplyBtn->isEnabled(), c.ApplyEnabledAfter) << c.Width << "/" << c.Height;
-    for (const auto& m : Ui.Messages)
-      if (m.Text == WidthMessage || m.Text == HeightMessage) EXPECT_EQ(m.Caption, QStringLiteral("Error"));
+    for (const auto& m : Ui.Messages) {
+      if (m.Text == WidthMessage || m.Text == HeightMessage) {
+        EXPECT_EQ(m.Caption, QStringLiteral("Error"));
+      }
+    }
   }
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -30,6 +31,9 @@ TEST_F(StartUp, EveryFormExistsOnceWithItsCaption) {
   EXPECT_TRUE(Glintweave->isVisible());
   EXPECT_FALSE(ProgressDlg->isVisible());
   EXPECT_EQ(Glintweave->size(), QSize(611, 446));
+  const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_LE(std::abs(Glintweave->geometry().center().x() - middle.x()), 2);  // rounding of odd sizes
+  EXPECT_LE(std::abs(Glintweave->geometry().center().y() - middle.y()), 2);
 }
 
 TEST_F(StartUp, EditingStateStartsAsTheFrameDefines) {
