@@ -65,6 +65,10 @@ TMDIChild::TMDIChild(QWidget* parent) : QMdiSubWindow(parent) {
   setWidget(Scroll);
   BuildPopup();
 
+  if (!Glintweave) {  // nothing to build from
+    ConstructionFailed = true;
+    return;
+  }
   TWaitCursor wait;
   TBusy busy(*this);
   bool built = false;

@@ -8,6 +8,8 @@
 extern const TCliCommand CliNew;
 extern const TCliCommand CliInfo;
 extern const TCliCommand CliRender;
+extern const TCliCommand CliConvert;
+extern const TCliCommand CliPalette;
 
 namespace {
 
@@ -15,6 +17,8 @@ const TCliCommand* const Commands[] = {
     &CliNew,
     &CliInfo,
     &CliRender,
+    &CliConvert,
+    &CliPalette,
 };
 
 void PrintToolUsage(std::FILE* out) {

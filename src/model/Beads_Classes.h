@@ -310,6 +310,9 @@ private:
   int LocateByLayout(int x, int y, bool& stale) const;
   int LocateByScan(int x, int y) const;
   void StartRowColumnEdit();
+  // False, with the message shown, when a chart grown to this size would not fit.
+  bool GrownChartFits(int width, int height) const;
+  StoredBead NewBead(const StoredBead* neighbour, int row, int column) const;
 
   std::vector<StoredBead> FBeads;
   std::vector<UndoEntry> FUndoList;

@@ -100,13 +100,7 @@ std::optional<TColor> TBeadPattern::FindBeadInfo(int x, int y, TBeadHit& out) {
     if (index < 0) return std::nullopt;
     const StoredBead& b = FBeads[std::size_t(index)];
     if (b.State == BeadRemoved) return std::nullopt;
-    out.Row = b.Row;
-    out.Column = b.Column;
-    out.Left = b.Left;
-    out.Top = b.Top;
-    out.Right = b.Right;
-    out.Bottom = b.Bottom;
-    out.Index = index;
+    out = {b.Row, b.Column, b.Left, b.Top, b.Right, b.Bottom, index};
     FHint = {index, b.Top, b.Left, b.Bottom, b.Right};
     return ShownColor(b);
   } catch (const std::exception&) {
@@ -118,14 +112,6 @@ std::optional<TColor> TBeadPattern::FindBeadInfo(int x, int y, TBeadHit& out) {
 std::optional<TColor> TBeadPattern::GetBeadInfo(int index, BeadRecord& out) const {
   if (index < 0 || std::size_t(index) >= FBeads.size()) return std::nullopt;
   const StoredBead& b = FBeads[std::size_t(index)];
-  out.Color = b.Color;
-  out.State = b.State;
-  out.Index = index;
-  out.Row = b.Row;
-  out.Column = b.Column;
-  out.Left = b.Left;
-  out.Top = b.Top;
-  out.Right = b.Right;
-  out.Bottom = b.Bottom;
+  out = {b.Color, b.State, index, b.Row, b.Column, b.Left, b.Top, b.Right, b.Bottom};
   return ShownColor(b);
 }

@@ -31,6 +31,30 @@ void RenumberUndo(std::vector<UndoEntry>& list, Map newIndex) {
 }
 }  // namespace
 
+bool TBeadPattern::GrownChartFits(int width, int height) const {
+  if (LayoutFits(FBeadPattern, width, height, FZoom, FBeadSlackTop, FBeadSlackSide,
+                 FBeadPatternTop, FBeadPatternLeft))
+    return true;
+  ShowError(QString::fromLatin1(ChartTooLargeText));
+  return false;
+}
+
+StoredBead TBeadPattern::NewBead(const StoredBead* neighbour, int row, int column) const {
+  // Made from the neighbour above or to the left: its colour field and style,
+  // as a base bead. The first row or column has none: the base colour and style.
+  StoredBead b;
+  if (neighbour) {
+    b = *neighbour;
+  } else {
+    b.Color = FBaseBeadColor;
+    b.Style = FBeadPattern;
+  }
+  b.State = BeadBase;
+  b.Row = std::uint16_t(row);
+  b.Column = std::uint16_t(column);
+  return b;
+}
+
 void TBeadPattern::DeleteRow(int index) {
   try {
     StartRowColumnEdit();
@@ -73,28 +97,13 @@ void TBeadPattern::AddRow(int index) {
     StartRowColumnEdit();
     const int W = FBeadPatternWidth;
     const int r = BeadAt(index).Row;
-    if (!LayoutFits(FBeadPattern, W, FBeadPatternHeight + 1, FZoom, FBeadSlackTop, FBeadSlackSide,
-                    FBeadPatternTop, FBeadPatternLeft)) {
-      ShowError(QString::fromLatin1(ChartTooLargeText));
-      return;
-    }
+    if (!GrownChartFits(W, FBeadPatternHeight + 1)) return;
     SetBeadSize(1);
     const int start = W * r;
     for (std::size_t i = std::size_t(start); i < FBeads.size(); ++i) ++FBeads[i].Row;
     std::vector<StoredBead> row(static_cast<std::size_t>(W));
-    for (int k = 0; k < W; ++k) {
-      StoredBead& b = row[std::size_t(k)];
-      if (r > 0) {
-        // Made from the bead above: its colour field and style, as a base bead.
-        b = FBeads[std::size_t(start - W + k)];
-      } else {
-        b.Color = FBaseBeadColor;
-        b.Style = FBeadPattern;
-      }
-      b.State = BeadBase;
-      b.Row = std::uint16_t(r);
-      b.Column = std::uint16_t(k);
-    }
+    for (int k = 0; k < W; ++k)
+      row[std::size_t(k)] = NewBead(r > 0 ? &FBeads[std::size_t(start - W + k)] : nullptr, r, k);
     FBeads.insert(FBeads.begin() + start, row.begin(), row.end());
     RenumberUndo(FUndoList, [&](int i) { return i < start ? i : i + W; });
     FBeadPatternHeight = std::uint16_t(FBeadPatternHeight + 1);
@@ -106,29 +115,13 @@ void TBeadPattern::AddColumn(int index) {
     StartRowColumnEdit();
     const int W = FBeadPatternWidth, H = FBeadPatternHeight;
     const int c = BeadAt(index).Column;
-    if (!LayoutFits(FBeadPattern, W + 1, H, FZoom, FBeadSlackTop, FBeadSlackSide,
-                    FBeadPatternTop, FBeadPatternLeft)) {
-      ShowError(QString::fromLatin1(ChartTooLargeText));
-      return;
-    }
+    if (!GrownChartFits(W + 1, H)) return;
     SetBeadSize(1);
     std::vector<StoredBead> beads;
     beads.reserve(std::size_t(H) * std::size_t(W + 1));
     for (int k = 0; k < H; ++k) {
       for (int col = 0; col < W; ++col) {
-        if (col == c) {
-          StoredBead b;
-          if (c > 0) {
-            b = FBeads[std::size_t(k * W + c - 1)];
-          } else {
-            b.Color = FBaseBeadColor;
-            b.Style = FBeadPattern;
-          }
-          b.State = BeadBase;
-          b.Row = std::uint16_t(k);
-          b.Column = std::uint16_t(c);
-          beads.push_back(b);
-        }
+        if (col == c) beads.push_back(NewBead(c > 0 ? &FBeads[std::size_t(k * W + c - 1)] : nullptr, k, c));
         beads.push_back(FBeads[std::size_t(k * W + col)]);
         if (col >= c) ++beads.back().Column;
       }

@@ -3,6 +3,7 @@
 #include "platform/Guard.h"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 TBeadPattern::TBeadPattern(int beadWidth, int beadHeight) : TBead(beadWidth, beadHeight) {
@@ -67,15 +68,6 @@ bool TBeadPattern::DrawPattern() {
   return done;
 }
 
-namespace {
-// Where colour goes in a list kept in descending order of Color: its position,
-// and whether it is there already.
-std::pair<std::size_t, bool> FindDescending(const TColorList& list, TColor color) {
-  auto it = std::lower_bound(list.begin(), list.end(), color,
-                             [](const TColorEntry& e, TColor c) { return e.Color > c; });
-  return {std::size_t(it - list.begin()), it != list.end() && it->Color == color};
-}
-}  // namespace
 
 bool TBeadPattern::ImportBeads(const ConvertedBeads& list) {
   try {
@@ -107,7 +99,8 @@ bool TBeadPattern::ImportBeads(const ConvertedBeads& list) {
 
     std::vector<StoredBead> beads;
     beads.reserve(count);
-    TColorList colors;
+    std::vector<TColor> distinct;
+    distinct.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
       const ConvertedBead& c = list[i];
       if (FProgressHandle && i % 4 == 0)
@@ -119,10 +112,18 @@ bool TBeadPattern::ImportBeads(const ConvertedBeads& list) {
       bead.Column = c.Column;
       bead.Style = style;
       beads.push_back(bead);
-      const auto [at, present] = FindDescending(colors, c.Color);
-      if (!present)
-        colors.insert(colors.begin() + std::ptrdiff_t(at),
-                      MakeColorEntry(QStringLiteral("Color"), ' ', c.Color));
+      distinct.push_back(c.Color & 0xFFFFFFu);
+    }
+    // The palette is the distinct colours in descending order. One sort, not an
+    // insertion per new colour: a photograph gives hundreds of thousands of them.
+    std::sort(distinct.begin(), distinct.end(), std::greater<TColor>());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    TColorList colors;
+    colors.reserve(distinct.size());
+    const TColorEntry imported = MakeColorEntry(QStringLiteral("Color"), ' ', 0);
+    for (TColor color : distinct) {
+      colors.push_back(imported);
+      colors.back().SetColor(color);
     }
     FBeads = std::move(beads);
     *FColorList = std::move(colors);

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +47,10 @@ public:
 };
 
 class GuiTest : public ::testing::Test {
+public:
+  // Runs body once the next modal dialog is up.
+  static void WhenModal(std::function<void()> body);
+
 protected:
   void SetUp() override;
   void TearDown() override;
@@ -54,8 +59,6 @@ protected:
   static void Settle();
   // A new chart as File > New makes it, without the dialog.
   TMDIChild* NewChart(int width, int height, EPattern style = BPsquare);
-  // Runs body once the next modal dialog is up.
-  static void WhenModal(std::function<void()> body);
   QString Path(const QString& name) const { return Dir.filePath(name); }
   // A pattern file written by the model itself.
   QString WritePattern(const QString& name, EPattern style, int width, int height,

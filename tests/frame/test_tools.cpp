@@ -2,6 +2,7 @@
 #include "frame/GuiTest.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QToolButton>
 
 namespace {
@@ -114,6 +115,39 @@ TEST_F(Tools, MenuItemsFollowWhetherAnyChartIsOpen) {
                      Glintweave->WindowMinimizeItem})
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
   EXPECT_FALSE(Glintweave->SaveBtn->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+class MenuTitles : public GuiTest {};
+
+TEST_F(MenuTitles, OpeningTheFileMenuBringsItsItemsUpToDateFirst) {
+  Glintweave->FileCloseItem->setEnabled(true);
+  Glintweave->FileSaveItem->setEnabled(true);
+  Glintweave->File1->popup(QPoint(0, 0));
+  EXPECT_FALSE(Glintweave->FileCloseItem->isEnabled());
+  EXPECT_FALSE(Glintweave->FileSaveItem->isEnabled());
+  Glintweave->File1->hide();
+}
+
+TEST_F(MenuTitles, TheWindowMenuListsTheOpenChartsWithTheActiveOneChecked) {
+  NewChart(3, 3);
+  TMDIChild* second = NewChart(3, 3);
+  Glintweave->ClientArea->setActiveSubWindow(second);
+  Glintweave->Window1->popup(QPoint(0, 0));
+  QStringList listed;
+  QString checked;
+  for (QAction* a : Glintweave->Window1->actions()) {
+    if (a->text().endsWith(QStringLiteral("NONAME1")) || a->text().endsWith(QStringLiteral("NONAME2"))) {
+      listed << a->text();
+      if (a->isChecked()) checked = a->text();
+    }
+  }
+  Glintweave->Window1->hide();
+  EXPECT_EQ(listed, (QStringList{"&1 NONAME1", "&2 NONAME2"}));
+  EXPECT_EQ(checked, QStringLiteral("&2 NONAME2"));
 }
 
 }  // namespace
