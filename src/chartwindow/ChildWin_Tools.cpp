@@ -377,9 +377,24 @@ void TChartTools::PasteBlock() {
 bool TChartTools::Undo() {
   bool undone = false;
   Guarded("Undo Failure ", [&] {
-    TDirtyCanvas canvas(Host.Bitmap());
-    undone = Host.Pattern().Undo(&canvas);
-    Host.UpdateArea(canvas.Take());
+    TBeadPattern& pattern = Host.Pattern();
+    // How many beads the step takes back: a fill's many are redrawn with the
+    // whole chart at once, which is quicker than bead by bead.
+    const std::vector<UndoEntry>& history = pattern.UndoList();
+    std::size_t step = 0;
+    for (auto it = history.rbegin(); it != history.rend() && it->Group == history.back().Group; ++it)
+      ++step;
+    if (step > 0 && step * 4 >= pattern.Beads().size()) {
+      undone = pattern.Undo(nullptr);
+      if (undone) {
+        pattern.RedrawAll(Host.Bitmap());
+        Host.RepaintChart();
+      }
+    } else {
+      TDirtyCanvas canvas(Host.Bitmap());
+      undone = pattern.Undo(&canvas);
+      Host.UpdateArea(canvas.Take());
+    }
     if (undone) Host.SetModified();
   });
   return undone;

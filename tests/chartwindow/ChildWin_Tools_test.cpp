@@ -700,3 +700,42 @@ TEST(CircleTool, TracingLeavesThePointedBeadAsTheLastFound) {
 }
 
 }  // namespace
+
+namespace {
+
+// Undo leaves the picture exactly as it was before the step, whether it
+// redraws the beads it takes back or the whole chart.
+struct UndoPictureCase {
+  const char* Name;
+  int Tool;
+  int FillMode;
+};
+
+class UndoPicture : public ::testing::TestWithParam<UndoPictureCase> {};
+
+TEST_P(UndoPicture, IsThePictureFromBeforeTheStep) {
+  const UndoPictureCase& c = GetParam();
+  TToolHostFake w(BPpeyote, 12, 9);
+  w.Chart->Paint(2, 2, Red);
+  w.Chart->Remove(3, 3);
+  w.Chart->Paint(4, 4, Black);
+  const QImage before = w.Bitmap().Image().copy();
+  w.Frame.ToolCode = c.Tool;
+  w.Frame.FillMode = c.FillMode;
+  w.Frame.PaintColor = Red;
+  w.Frame.FillColor = Green;
+  w.Click(5, 6);
+  ASSERT_NE(w.Bitmap().Image(), before) << c.Name;
+  ASSERT_TRUE(w.Tools.Undo());
+  EXPECT_EQ(w.Bitmap().Image(), before) << c.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, UndoPicture,
+                         ::testing::Values(UndoPictureCase{"paint", PaintTool, 1},
+                                           UndoPictureCase{"delete", DeleteBeadTool, 1},
+                                           UndoPictureCase{"fill_everything", FillTool, 0},
+                                           UndoPictureCase{"fill_base", FillTool, 1},
+                                           UndoPictureCase{"replace", FillTool, 2}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
