@@ -117,10 +117,12 @@ void TChartTools::Fill(const TToolSettings& s) {
   TBeadPattern& pattern = Host.Pattern();
   pattern.SetProgressHandle(nullptr);
   // Every bead the mode admits, wherever it is: the clicked bead only starts it.
+  // The chart is then drawn afresh in one pass, quicker than bead by bead.
   if (s.FillMode == 2)
-    pattern.ReplaceColor(&Host.Bitmap().Canvas(), s.FillColor, s.PaintColor);
+    pattern.ReplaceColor(nullptr, s.FillColor, s.PaintColor);
   else
-    pattern.FillAll(&Host.Bitmap().Canvas(), s.FillColor, s.FillMode == 1);
+    pattern.FillAll(nullptr, s.FillColor, s.FillMode == 1);
+  pattern.RedrawAll(Host.Bitmap());
   Host.SetModified();
   Host.RepaintChart();
 }

@@ -726,6 +726,11 @@ TEST_P(UndoPicture, IsThePictureFromBeforeTheStep) {
   w.Frame.FillColor = Green;
   w.Click(5, 6);
   ASSERT_NE(w.Bitmap().Image(), before) << c.Name;
+  // The step's picture is the chart as it now is.
+  TPicture fresh(w.Bitmap().Width(), w.Bitmap().Height());
+  fresh.Fill(w.Pattern().BackGround());
+  w.Pattern().DrawFromStruct(&fresh.Canvas());
+  EXPECT_EQ(w.Bitmap().Image(), fresh.Image()) << c.Name;
   ASSERT_TRUE(w.Tools.Undo());
   EXPECT_EQ(w.Bitmap().Image(), before) << c.Name;
 }
