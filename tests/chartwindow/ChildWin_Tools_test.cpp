@@ -653,3 +653,94 @@ TEST(ZoomTool, ALayoutThatCannotBeMadeKeepsTheOldZoom) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SelectTool, PasteAfterAColumnEditLandsOnThePointedBead) {
+  TToolHostFake w(BPsquare, 6, 6);
+  w.Chart->Paint(0, 0, Red);
+  w.Frame.ToolCode = SelectTool;
+  w.Click(0, 0, Ctrl);
+  w.Tools.CopyBlock(true);
+  // The delete-column click points at (2, 3); with one column fewer, the
+  // bead shown there has another index than before.
+  w.Frame.ToolCode = DeleteColumnTool;
+  w.Click(2, 3);
+  ASSERT_EQ(w.Pattern().BeadPatternWidth(), 5);
+  w.Tools.PasteBlock();
+  EXPECT_EQ(PaintedBeads(w.Pattern()), (std::vector<int>{0, w.Index(2, 3)}));
+}
+
+TEST(SelectTool, MarksFollowTheLayoutWhenTheGapsChange) {
+  TToolHostFake w(BPsquare, 6, 6);
+  w.Frame.ToolCode = SelectTool;
+  w.Click(3, 2, Ctrl);
+  w.Pattern().SetBeadSlackTop(4);
+  w.Pattern().SetBeadSlackSide(3);
+  w.Rebuild();
+  const StoredBead& b = w.Bead(3, 2);
+  const std::vector<QRect> marks = w.Tools.SelectionMarks(QRect());
+  ASSERT_EQ(marks.size(), 1u);
+  EXPECT_EQ(marks[0], SelectionMarkRect(w.Pattern(), b.Left, b.Top, b.Right, b.Bottom));
+}
+
+TEST(CircleTool, TracingLeavesThePointedBeadAsTheLastFound) {
+  TToolHostFake w(BPsquare, 16, 16);
+  w.Frame.ToolCode = CircleTool;
+  const QPoint a = w.Centre(7, 7);
+  w.Move(a);
+  w.Press(a);
+  w.Move(w.Centre(9, 10));
+  EXPECT_GT(w.Tools.TraceOutlines().Indices().size(), 4u);
+  EXPECT_EQ(w.Tools.Last.Index, w.Index(9, 10));
+  EXPECT_EQ(w.RowText, QStringLiteral("10"));
+  EXPECT_EQ(w.ColumnText, QStringLiteral("11"));
+  w.Release(w.Centre(9, 10));
+  EXPECT_EQ(w.Tools.Last.Index, w.Index(9, 10));
+}
+
+}  // namespace
+
+namespace {
+
+// Undo leaves the picture exactly as it was before the step, whether it
+// redraws the beads it takes back or the whole chart.
+struct UndoPictureCase {
+  const char* Name;
+  int Tool;
+  int FillMode;
+};
+
+class UndoPicture : public ::testing::TestWithParam<UndoPictureCase> {};
+
+TEST_P(UndoPicture, IsThePictureFromBeforeTheStep) {
+  const UndoPictureCase& c = GetParam();
+  TToolHostFake w(BPpeyote, 12, 9);
+  w.Chart->Paint(2, 2, Red);
+  w.Chart->Remove(3, 3);
+  w.Chart->Paint(4, 4, Black);
+  const QImage before = w.Bitmap().Image().copy();
+  w.Frame.ToolCode = c.Tool;
+  w.Frame.FillMode = c.FillMode;
+  w.Frame.PaintColor = Red;
+  w.Frame.FillColor = Green;
+  w.Click(5, 6);
+  ASSERT_NE(w.Bitmap().Image(), before) << c.Name;
+  // The step's picture is the chart as it now is.
+  TPicture fresh(w.Bitmap().Width(), w.Bitmap().Height());
+  fresh.Fill(w.Pattern().BackGround());
+  w.Pattern().DrawFromStruct(&fresh.Canvas());
+  EXPECT_EQ(w.Bitmap().Image(), fresh.Image()) << c.Name;
+  ASSERT_TRUE(w.Tools.Undo());
+  EXPECT_EQ(w.Bitmap().Image(), before) << c.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, UndoPicture,
+                         ::testing::Values(UndoPictureCase{"paint", PaintTool, 1},
+                                           UndoPictureCase{"delete", DeleteBeadTool, 1},
+                                           UndoPictureCase{"fill_everything", FillTool, 0},
+                                           UndoPictureCase{"fill_base", FillTool, 1},
+                                           UndoPictureCase{"replace", FillTool, 2}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace

@@ -772,3 +772,26 @@ TEST_F(Editing, EveryToolOnOneChart) {
 }
 
 }  // namespace
+
+namespace {
+
+// The Edit short-cuts reach the active chart from the keyboard.
+TEST_F(Editing, ShortcutsCopyPasteAndUndo) {
+  Open(8, 8);
+  Glintweave->activateWindow();
+  Button("PaintBtn");
+  Glintweave->CurrentPaintColor = Red;
+  Click(1, 1);
+  Button("ArrowSpBtn");
+  Click(1, 1, Qt::ControlModifier);
+  QTest::keySequence(View, QKeySequence(QStringLiteral("Ctrl+C")));
+  ASSERT_EQ(Glintweave->BeadClipboard.size(), 1u);
+  Move(At(5, 5));
+  QTest::keySequence(View, QKeySequence(QStringLiteral("Ctrl+V")));
+  EXPECT_EQ(Bead(5, 5).Color, Red);
+  QTest::keySequence(View, QKeySequence(QStringLiteral("Ctrl+Z")));
+  EXPECT_EQ(Bead(5, 5).State, BeadBase);
+  EXPECT_EQ(Bead(1, 1).Color, Red);
+}
+
+}  // namespace
