@@ -18,9 +18,11 @@ void TScriptedUserInterface::ShowMessage(const QString& text) {
 namespace {
 template <class T>
 std::optional<T> Next(std::deque<std::optional<T>>& queue) {
-  if (queue.empty()) return std::nullopt;
-  auto v = queue.front();
-  queue.pop_front();
+  std::optional<T> v;
+  if (!queue.empty()) {
+    v = std::move(queue.front());
+    queue.pop_front();
+  }
   return v;
 }
 }  // namespace

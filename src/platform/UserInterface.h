@@ -17,6 +17,7 @@ struct TFileRequest {
   QString Filter;      // "Bead File Pattern (*.bfp);;Bitmap (*.bmp)"
   QString DefaultSuffix;
   QString FileName;    // proposed name or folder
+  QString SelectedFilter;  // the filter shown first; empty: the first one
 };
 
 class TUserInterface {
