@@ -82,7 +82,6 @@ TWalkResult WalkCells(TPicture& work, const TWalkSettings& settings, ConvertedBe
   const int W = work.Width(), H = work.Height();
   const bool converting = settings.Converting;
   const bool drawing = converting || settings.OutlineBeads;
-  const std::uint32_t mask = settings.ReduceMask;
 
   auto cancelled = [&] { return settings.CancelRequested && settings.CancelRequested(); };
 
@@ -163,6 +162,8 @@ TWalkResult WalkCells(TPicture& work, const TWalkSettings& settings, ConvertedBe
           green = c.Green / count;
           blue = c.Blue / count;
         }
+        // Read at every cell: a level chosen while the walk pumps applies from the next cell on.
+        const std::uint32_t mask = settings.ReduceMask;
         const TColor color = ((mask & blue) << 16) | ((mask & green) << 8) | (mask & red);
         work.FillRect(c.X0, c.Y0, c.X0 + s - 1, c.Y0 + r - 1, color);
         beads.push_back({color, BeadPainted, style, std::uint16_t(rowIndex), std::uint16_t(column)});

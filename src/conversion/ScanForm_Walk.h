@@ -22,6 +22,8 @@ constexpr std::uint8_t Reduce50 = 240;    // "50 %"
 // The outline pen: the system's button-shadow grey.
 constexpr TColor CellOutlineColor = 0x808080;
 
+// The walk keeps a reference to its settings: ReduceMask and CancelRequested may
+// change while it lets pending messages run, and take effect from the next cell.
 struct TWalkSettings {
   int BeadSize = 13;  // 1 to 22
   EPattern ConvertStyle = BPsquare;

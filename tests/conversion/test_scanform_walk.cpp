@@ -268,6 +268,22 @@ TEST(WalkCells, OutlinesAndConvertingTogetherLeaveAveragesExact) {
   }
 }
 
+TEST(WalkCells, ReductionChosenDuringTheWalkAppliesFromTheNextCell) {
+  TPicture work;
+  work.SetSize(100, 100);
+  work.Fill(MakeColor(0x13, 0x57, 0x9B));
+  ConvertedBeads beads;
+  TWalkSettings s = Converting();
+  s.PumpIntervalMs = 0;
+  s.Pump = [&] {
+    if (beads.size() == 5) s.ReduceMask = Reduce50;
+  };
+  WalkCells(work, s, beads);
+  ASSERT_EQ(beads.size(), 96u);
+  for (size_t i = 0; i < beads.size(); ++i)
+    EXPECT_EQ(beads[i].Color, i < 5 ? MakeColor(0x13, 0x57, 0x9B) : MakeColor(0x10, 0x50, 0x90)) << i;
+}
+
 TEST(WalkCells, PumpsAfterEveryCellOnlyWhenAskedTo) {
   TPicture work;
   work.SetSize(100, 100);
