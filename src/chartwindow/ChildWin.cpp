@@ -204,8 +204,8 @@ bool TMDIChild::DrawBitmap(bool rebuild) {
     if (rebuild) {
       ok = Pattern->NewPattern(Glintweave->NewStyle);
     } else {
-      Bitmap.Fill(Pattern->BackGround());
-      Pattern->DrawFromStruct(&Bitmap.Canvas());
+      // The background, then every bead, in one pass over the picture.
+      Pattern->RedrawAll(Bitmap);
     }
     RepaintChart();
   });
