@@ -2,6 +2,7 @@
 // 10-byte record per bead in row-major order.
 #include "model/Beads_Classes.h"
 #include "platform/Guard.h"
+#include "platform/Memory.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -73,6 +74,7 @@ bool TBeadPattern::ReadPatternFile(const QString& fileName) {
   }
   std::vector<StoredBead> beads;
   beads.reserve(static_cast<std::size_t>(count));
+  AdviseHugePages(beads.data(), beads.capacity() * sizeof(StoredBead));
   const uchar* p = h + HeaderSize;
   int expectedRow = 0, expectedColumn = 0;
   for (quint64 i = 0; i < count; ++i) {

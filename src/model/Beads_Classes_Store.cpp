@@ -1,6 +1,7 @@
 // Making, filling and emptying a chart's store of beads.
 #include "model/Beads_Classes.h"
 #include "platform/Guard.h"
+#include "platform/Memory.h"
 
 #include <algorithm>
 #include <functional>
@@ -47,6 +48,7 @@ bool TBeadPattern::DrawPattern() {
     MakeFindArea();
     const int width = FBeadPatternWidth, height = FBeadPatternHeight;
     FBeads.reserve(std::size_t(width) * std::size_t(height));
+    AdviseHugePages(FBeads.data(), FBeads.capacity() * sizeof(StoredBead));
     for (int r = 0; r < height; ++r) {
       const int y = FBeadPatternTop + r * FRowPitch;
       for (int c = 0; c < width; ++c) {
@@ -99,6 +101,7 @@ bool TBeadPattern::ImportBeads(const ConvertedBeads& list) {
 
     std::vector<StoredBead> beads;
     beads.reserve(count);
+    AdviseHugePages(beads.data(), beads.capacity() * sizeof(StoredBead));
     std::vector<TColor> distinct;
     distinct.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
