@@ -153,6 +153,7 @@ public:
   bool save(TMDIChild* child);
   bool saveAs();
   bool saveAs(TMDIChild* child);
+  bool SaveUnder(TMDIChild* child, const QString& name);
   void FileCloseItemClick();
   void FileExitItemClick();
   TMDIChild* CreateMDIChild(const QString& name);

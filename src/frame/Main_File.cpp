@@ -168,10 +168,7 @@ bool TGlintweave::saveAs() {
       ShowChartRequired();
       return false;
     }
-    child->FileName = *name;
-    if (ExtensionOf(CaptionOf(*name)) == QLatin1String("bmp")) return WriteBitmap(child);
-    child->setWindowTitle(CaptionOf(*name));
-    return save(child);
+    return SaveUnder(child, *name);
   } catch (const std::exception&) {
     return false;
   }
@@ -180,14 +177,18 @@ bool TGlintweave::saveAs() {
 bool TGlintweave::saveAs(TMDIChild* child) {
   try {
     const auto name = UI().ChooseSaveFile(SaveRequest());
-    if (!name) return false;
-    child->FileName = *name;
-    if (ExtensionOf(CaptionOf(*name)) == QLatin1String("bmp")) return WriteBitmap(child);
-    child->setWindowTitle(CaptionOf(*name));
-    return save(child);
+    return name && SaveUnder(child, *name);
   } catch (const std::exception&) {
     return false;
   }
+}
+
+// The chart takes the chosen name; a ".bmp" name writes a picture instead.
+bool TGlintweave::SaveUnder(TMDIChild* child, const QString& name) {
+  child->FileName = name;
+  if (ExtensionOf(CaptionOf(name)) == QLatin1String("bmp")) return WriteBitmap(child);
+  child->setWindowTitle(CaptionOf(name));
+  return save(child);
 }
 
 bool TGlintweave::WriteBitmap(TMDIChild* child) {
